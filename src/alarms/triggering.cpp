@@ -1,0 +1,53 @@
+#include <algorithm>
+
+#include "alarms/alarms.h"
+#include "alarms/schedule.h"
+#include "platform/launch.h"
+
+namespace tiklet {
+
+const char* const kAlarmProgram = "Ombrix.exe";
+
+namespace {
+
+// Sleep, hibernation or a clock set forward: what lies further back than
+// this when the clock wakes is passed over rather than fired in a burst.
+constexpr std::int64_t kLongestCatchUpSeconds = 5 * 60;
+
+void Fire(WindowHandle owner, const AnsiString& text) { ShellOpen(owner, kAlarmProgram, &text); }
+
+}  // namespace
+
+void CheckAlarms(WindowHandle owner) {
+    TClockState& s = ClockState;
+    const TDateTime now = Now();
+    StoreNow(now);
+    std::vector<AlarmEntry> entries;
+    ReadAlarmEntries(now, entries);
+
+    // The seconds this tick answers for: after the previous tick's second, up
+    // to and including this one's.
+    const std::int64_t to = WholeSecond(now);
+    std::int64_t from = lastCheckedSecond;
+    if (to < from) from = to;  // the clock was set back: start again from here
+    from = std::max(from, to - kLongestCatchUpSeconds);
+
+    const std::int64_t fullHour = to - ((to % 3600) + 3600) % 3600;
+    if (s.hourlyEnabled == 1 && fullHour > from) {
+        Fire(owner, s.hourlyText);
+        s.hourlyArmed = 0;
+    }
+    if (s.nowSecond != 0) s.hourlyArmed = 1;
+
+    std::vector<const AlarmEntry*> due;
+    for (const AlarmEntry& entry : entries)
+        if (!entry.hourly && entry.second > from && entry.second <= to) due.push_back(&entry);
+    std::stable_sort(due.begin(), due.end(),
+                     [](const AlarmEntry* a, const AlarmEntry* b) { return a->second < b->second; });
+    for (const AlarmEntry* entry : due) Fire(owner, entry->text);
+
+    SelectNextAlarm(entries, now);
+    lastCheckedSecond = to;
+}
+
+}  // namespace tiklet

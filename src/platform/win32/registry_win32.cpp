@@ -1,0 +1,68 @@
+// The registry primitives over advapi32.
+#include <windows.h>
+
+#include "platform/registry.h"
+
+namespace tiklet::regbackend {
+
+namespace {
+HKEY RootOf(RootKey root) { return root == RootKey::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
+}  // namespace
+
+void* OpenKey(RootKey root, const std::string& path, bool canCreate) {
+    HKEY key = nullptr;
+    const LONG result = canCreate ? RegCreateKeyExA(RootOf(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                                    KEY_ALL_ACCESS, nullptr, &key, nullptr)
+                                  : RegOpenKeyExA(RootOf(root), path.c_str(), 0, KEY_ALL_ACCESS, &key);
+    return result == ERROR_SUCCESS ? key : nullptr;
+}
+
+void CloseKey(void* key) { RegCloseKey(static_cast<HKEY>(key)); }
+
+bool QueryValue(void* key, const std::string& name, RawValue& out) {
+    // Most values fit the first buffer; a larger one is read again at its size.
+    out.data.resize(256);
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        DWORD type = REG_NONE;
+        DWORD size = static_cast<DWORD>(out.data.size());
+        const LONG result = RegQueryValueExA(static_cast<HKEY>(key), name.c_str(), nullptr, &type,
+                                             reinterpret_cast<BYTE*>(out.data.data()), &size);
+        if (result == ERROR_SUCCESS) {
+            out.type = type;
+            out.data.resize(size);
+            return true;
+        }
+        if (result != ERROR_MORE_DATA) return false;
+        out.data.resize(size);  // the value grew, or did not fit: try at its size
+    }
+    return false;
+}
+
+bool SetDword(void* key, const std::string& name, std::uint32_t value) {
+    const DWORD data = value;
+    return RegSetValueExA(static_cast<HKEY>(key), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                          sizeof data) == ERROR_SUCCESS;
+}
+
+void ValueNames(void* key, std::vector<std::string>& names) {
+    DWORD count = 0, longest = 0;
+    if (RegQueryInfoKeyA(static_cast<HKEY>(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                         &longest, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        return;
+    names.reserve(count);
+    std::string buffer(static_cast<std::size_t>(longest) + 1, '\0');
+    for (DWORD index = 0;; ++index) {
+        DWORD length = static_cast<DWORD>(buffer.size());
+        const LONG result = RegEnumValueA(static_cast<HKEY>(key), index, buffer.data(), &length, nullptr, nullptr,
+                                          nullptr, nullptr);
+        if (result == ERROR_MORE_DATA) {  // a longer name was added meanwhile
+            buffer.resize(buffer.size() * 2 + 256);
+            --index;
+            continue;
+        }
+        if (result != ERROR_SUCCESS) break;
+        names.emplace_back(buffer.data(), length);
+    }
+}
+
+}  // namespace tiklet::regbackend
