@@ -71,6 +71,7 @@ void ReadAlarmEntries(TDateTime now, std::vector<AlarmEntry>& entries) {
             entry.name = kHourlyPlaceholder;
         } else if (StartsWith(name, "Daily")) {
             // Today's date with the whole time written after the blank.
+            entry.daily = true;
             entry.name = today + SubText(name, 6, 9);
         } else {
             entry.name = std::move(name);

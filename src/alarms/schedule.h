@@ -14,6 +14,7 @@ struct AlarmEntry {
     AnsiString text;  // the alarm program's argument string
     std::int64_t second = 0;  // the moment, in whole seconds from 30 December 1899
     bool hourly = false;
+    bool daily = false;  // due every day: `second` is today's occurrence
 };
 
 std::int64_t WholeSecond(TDateTime moment);

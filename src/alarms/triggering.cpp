@@ -13,6 +13,7 @@ namespace {
 // Sleep, hibernation or a clock set forward: what lies further back than
 // this when the clock wakes is passed over rather than fired in a burst.
 constexpr std::int64_t kLongestCatchUpSeconds = 5 * 60;
+constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
 
 void Fire(WindowHandle owner, const AnsiString& text) { ShellOpen(owner, kAlarmProgram, &text); }
 
@@ -39,12 +40,18 @@ void CheckAlarms(WindowHandle owner) {
     }
     if (s.nowSecond != 0) s.hourlyArmed = 1;
 
-    std::vector<const AlarmEntry*> due;
-    for (const AlarmEntry& entry : entries)
-        if (!entry.hourly && entry.second > from && entry.second <= to) due.push_back(&entry);
-    std::stable_sort(due.begin(), due.end(),
-                     [](const AlarmEntry* a, const AlarmEntry* b) { return a->second < b->second; });
-    for (const AlarmEntry* entry : due) Fire(owner, entry->text);
+    // A daily entry stands for today's occurrence; when the stretch began
+    // before midnight, yesterday's occurrence may be the one due.
+    std::vector<std::pair<std::int64_t, const AlarmEntry*>> due;
+    for (const AlarmEntry& entry : entries) {
+        if (entry.hourly) continue;
+        if (entry.second > from && entry.second <= to)
+            due.emplace_back(entry.second, &entry);
+        else if (entry.daily && entry.second - kSecondsPerDay > from && entry.second - kSecondsPerDay <= to)
+            due.emplace_back(entry.second - kSecondsPerDay, &entry);
+    }
+    std::stable_sort(due.begin(), due.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [second, entry] : due) Fire(owner, entry->text);
 
     SelectNextAlarm(entries, now);
     lastCheckedSecond = to;

@@ -1,7 +1,6 @@
 // In-memory registry: a tree of keys, each with its values in the order they
 // were added.
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <set>
 
@@ -15,6 +14,7 @@ namespace {
 
 struct Value {
     std::string name;
+    std::string folded;  // the name as compared: without regard to case
     std::uint32_t type;
     std::string data;
 };
@@ -23,10 +23,20 @@ struct Key {
     std::vector<Value> values;
 };
 
+// Names and paths compare without regard to (ASCII) case, as in the real store.
+char FoldChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
 std::string Fold(const std::string& text) {
     std::string folded = text;
-    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : folded) c = FoldChar(c);
     return folded;
+}
+
+bool SameFolded(const std::string& folded, const std::string& name) {
+    if (folded.size() != name.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (folded[i] != FoldChar(name[i])) return false;
+    return true;
 }
 
 std::string Normalise(const std::string& path) {
@@ -66,9 +76,8 @@ Key& CreateKey(const std::string& folded) {
 }
 
 Value* FindValue(Key& key, const std::string& name) {
-    const std::string folded = Fold(name);
     for (Value& v : key.values)
-        if (Fold(v.name) == folded) return &v;
+        if (SameFolded(v.folded, name)) return &v;
     return nullptr;
 }
 
@@ -77,7 +86,7 @@ void PutValue(Key& key, const std::string& name, std::uint32_t type, const std::
         v->type = type;
         v->data = data;
     } else {
-        key.values.push_back({name, type, data});
+        key.values.push_back({name, Fold(name), type, data});
     }
 }
 
@@ -164,7 +173,7 @@ void DeleteValue(const std::string& key, const std::string& name) {
     if (k == nullptr) return;
     const std::string folded = Fold(name);
     k->values.erase(std::remove_if(k->values.begin(), k->values.end(),
-                                   [&](const Value& v) { return Fold(v.name) == folded; }),
+                                   [&](const Value& v) { return v.folded == folded; }),
                     k->values.end());
 }
 
