@@ -3,7 +3,7 @@
 # need and the machine does not have yet.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ googletest libbenchmark-dev
+packages=(cmake ninja-build g++ googletest libbenchmark-dev bc
           g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth imagemagick)
 missing=()
 for p in "${packages[@]}"; do

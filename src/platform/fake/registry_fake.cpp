@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 #include "platform/fake/fake.h"
 #include "platform/fake/fake_internal.h"
@@ -20,7 +21,8 @@ struct Value {
 };
 
 struct Key {
-    std::vector<Value> values;
+    std::vector<Value> values;                         // in the order they were added
+    std::unordered_map<std::string, std::size_t> index;  // folded name -> position
 };
 
 // Names and paths compare without regard to (ASCII) case, as in the real store.
@@ -32,12 +34,6 @@ std::string Fold(const std::string& text) {
     return folded;
 }
 
-bool SameFolded(const std::string& folded, const std::string& name) {
-    if (folded.size() != name.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i)
-        if (folded[i] != FoldChar(name[i])) return false;
-    return true;
-}
 
 std::string Normalise(const std::string& path) {
     std::string p = path;
@@ -76,9 +72,8 @@ Key& CreateKey(const std::string& folded) {
 }
 
 Value* FindValue(Key& key, const std::string& name) {
-    for (Value& v : key.values)
-        if (SameFolded(v.folded, name)) return &v;
-    return nullptr;
+    const auto it = key.index.find(Fold(name));
+    return it == key.index.end() ? nullptr : &key.values[it->second];
 }
 
 void PutValue(Key& key, const std::string& name, std::uint32_t type, const std::string& data) {
@@ -86,6 +81,7 @@ void PutValue(Key& key, const std::string& name, std::uint32_t type, const std::
         v->type = type;
         v->data = data;
     } else {
+        key.index.emplace(Fold(name), key.values.size());
         key.values.push_back({name, Fold(name), type, data});
     }
 }
@@ -175,6 +171,8 @@ void DeleteValue(const std::string& key, const std::string& name) {
     k->values.erase(std::remove_if(k->values.begin(), k->values.end(),
                                    [&](const Value& v) { return v.folded == folded; }),
                     k->values.end());
+    k->index.clear();
+    for (std::size_t i = 0; i < k->values.size(); ++i) k->index.emplace(k->values[i].folded, i);
 }
 
 void DeleteKey(const std::string& key) {
