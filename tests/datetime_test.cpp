@@ -122,6 +122,21 @@ TEST(DateTime, ReadersRejectOtherFormsWithTheirOwnMessages) {
     EXPECT_TRUE(TryStrToFullDateTime("11.12.2026 07:30:45", out));
 }
 
+TEST(DateTime, FullDateTimeReadsTheSameAsWholeSeconds) {
+    for (const char* text : {"11.12.2026 07:30:45", "1.1.0001 0:0:0", "29.12.1899 06:00:01", "31.12.9999 23:59:59",
+                             "30.12.1899 00:00:00", "29.02.2028 12:00:00"}) {
+        TDateTime value;
+        std::int64_t seconds = 0;
+        ASSERT_TRUE(TryStrToFullDateTime(text, value)) << text;
+        ASSERT_TRUE(TryStrToFullDateTimeSeconds(text, seconds)) << text;
+        const std::int64_t ms = ToMilliseconds(value);
+        EXPECT_EQ(seconds, ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000)) << text;
+    }
+    std::int64_t seconds = 0;
+    for (const char* text : {"29.02.2026 12:00:00", "11.12.2026", "11.12.2026 7:30", "11.12.2026 07:30:45 "})
+        EXPECT_FALSE(TryStrToFullDateTimeSeconds(text, seconds)) << text;
+}
+
 class Clock : public tiklet::testing::FakeTest {};
 
 TEST_F(Clock, NowAndDateFollowTheSettableClock) {

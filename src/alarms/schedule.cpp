@@ -15,16 +15,6 @@ std::set<std::string> reportedEntries;
 
 namespace {
 
-// Sub-text from 1-based `position` with at most `length` characters.
-AnsiString SubText(const AnsiString& text, std::size_t position, std::size_t length) {
-    if (position < 1 || position > text.size()) return AnsiString();
-    return text.substr(position - 1, length);
-}
-
-bool StartsWith(const AnsiString& text, const char* prefix) {
-    return text.compare(0, std::char_traits<char>::length(prefix), prefix) == 0;
-}
-
 void ReportOnce(const std::string& message) {
     if (reportedEntries.insert(message).second) ReportProblem(message);
 }
@@ -42,54 +32,58 @@ void StoreNow(TDateTime now) {
     DecodeDate(now, s.nowYear, s.nowMonth, s.nowDay);
 }
 
-void ReadAlarmEntries(TDateTime now, std::vector<AlarmEntry>& entries) {
+void ReadSchedule(TDateTime now, Schedule& schedule) {
     TClockState& s = ClockState;
-    entries.clear();
     TRegistry registry;
     registry.SetRootKey(RootKey::CurrentUser);
     // A key that can be neither opened nor created lists no values.
     registry.OpenKey(kAlarmsKey, true);
-    std::vector<std::string> names;
-    registry.GetValueNames(names);
+    // Names and data in one pass over the key.
+    registry.GetValues(schedule.values);
+    const ValueList& values = schedule.values;
+    schedule.entries.clear();
+    schedule.entries.reserve(values.Size());
+    schedule.dailyNames.clear();
+    schedule.dailyNames.reserve(values.Size());  // never reallocated: entries point into it
 
-    bool hourlySeen = false;
-    AnsiString hourlyText;
-    const AnsiString today = DateToStr(static_cast<TDateTime>(static_cast<std::int64_t>(now)));
-    entries.reserve(names.size());
-    for (std::string& name : names) {
+    const AlarmEntry* hourly = nullptr;
+    const std::string today = DateToStr(static_cast<TDateTime>(static_cast<std::int64_t>(now)));
+    for (std::size_t i = 0; i < values.Size(); ++i) {
+        const std::string_view name = values.Name(i);
         AlarmEntry entry;
         try {
-            entry.text = registry.ReadString(name);
+            entry.text = TRegistry::TextOf(name, values.Type(i), values.Data(i));
         } catch (const ERegistryException& error) {
             ReportOnce(error.what());
             continue;
         }
-        s.candidateName = name;
-        s.candidateText = entry.text;
         if (name == "Hourly") {
             entry.hourly = true;
             entry.name = kHourlyPlaceholder;
-        } else if (StartsWith(name, "Daily")) {
-            // Today's date with the whole time written after the blank.
+        } else if (name.substr(0, 5) == "Daily") {
+            // Today's date, then the blank and the whole time after "Daily"
+            // (characters 6 to 14 of the name).
             entry.daily = true;
-            entry.name = today + SubText(name, 6, 9);
+            std::string& rewritten = schedule.dailyNames.emplace_back(today);
+            if (name.size() >= 6) rewritten.append(name.substr(5, 9));
+            entry.name = rewritten;
         } else {
-            entry.name = std::move(name);
+            entry.name = name;
         }
-        TDateTime moment;
-        if (!TryStrToFullDateTime(entry.name, moment)) {
-            ReportOnce(FormatError("'%s' is not a valid date and time", entry.name));
+        if (!TryStrToFullDateTimeSeconds(entry.name, entry.second)) {
+            ReportOnce(FormatError("'%s' is not a valid date and time", std::string(entry.name)));
             continue;
         }
-        if (entry.hourly) {
-            hourlySeen = true;
-            hourlyText = entry.text;
-        }
-        entry.second = WholeSecond(moment);
-        entries.push_back(std::move(entry));
+        schedule.entries.push_back(entry);
+        if (entry.hourly) hourly = &schedule.entries.back();
     }
-    s.hourlyEnabled = hourlySeen ? 1 : 0;
-    s.hourlyText = std::move(hourlyText);
+    // The last entry examined, as its rewritten name and its data.
+    if (!schedule.entries.empty()) {
+        s.candidateName = schedule.entries.back().name;
+        s.candidateText = schedule.entries.back().text;
+    }
+    s.hourlyEnabled = hourly != nullptr ? 1 : 0;
+    s.hourlyText = hourly != nullptr ? hourly->text : std::string_view();
 }
 
 void SelectNextAlarm(const std::vector<AlarmEntry>& entries, TDateTime now) {
@@ -117,9 +111,9 @@ void SelectNextAlarm(const std::vector<AlarmEntry>& entries, TDateTime now) {
 void LoadAlarms() {
     const TDateTime now = Now();
     StoreNow(now);
-    std::vector<AlarmEntry> entries;
-    ReadAlarmEntries(now, entries);
-    SelectNextAlarm(entries, now);
+    Schedule schedule;
+    ReadSchedule(now, schedule);
+    SelectNextAlarm(schedule.entries, now);
     lastCheckedSecond = WholeSecond(now);
 }
 

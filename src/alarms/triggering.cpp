@@ -15,7 +15,10 @@ namespace {
 constexpr std::int64_t kLongestCatchUpSeconds = 5 * 60;
 constexpr std::int64_t kSecondsPerDay = 24 * 60 * 60;
 
-void Fire(WindowHandle owner, const AnsiString& text) { ShellOpen(owner, kAlarmProgram, &text); }
+void Fire(WindowHandle owner, std::string_view text) {
+    const std::string parameters(text);
+    ShellOpen(owner, kAlarmProgram, &parameters);
+}
 
 }  // namespace
 
@@ -23,8 +26,9 @@ void CheckAlarms(WindowHandle owner) {
     TClockState& s = ClockState;
     const TDateTime now = Now();
     StoreNow(now);
-    std::vector<AlarmEntry> entries;
-    ReadAlarmEntries(now, entries);
+    Schedule schedule;
+    ReadSchedule(now, schedule);
+    const std::vector<AlarmEntry>& entries = schedule.entries;
 
     // The seconds this tick answers for: after the previous tick's second, up
     // to and including this one's.

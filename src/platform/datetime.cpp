@@ -53,15 +53,36 @@ void Split(TDateTime value, std::int64_t& day, std::int64_t& msOfDay) {
     if (msOfDay < 0) msOfDay = -msOfDay;
 }
 
-std::string TwoDigits(unsigned value) {
-    std::string text(2, '0');
-    text[0] = static_cast<char>('0' + (value / 10) % 10);
-    text[1] = static_cast<char>('0' + value % 10);
-    return text;
+// Writes `value` as `digits` decimal digits with leading zeros.
+char* PutDigits(char* out, unsigned value, int digits) {
+    for (int i = digits - 1; i >= 0; --i, value /= 10) out[i] = static_cast<char>('0' + value % 10);
+    return out + digits;
+}
+
+// "dd.mm.yyyy" into `out` (10 characters).
+char* PutDate(char* out, TDateTime value) {
+    std::uint16_t y, m, d;
+    DecodeDate(value, y, m, d);
+    out = PutDigits(out, d, 2);
+    *out++ = '.';
+    out = PutDigits(out, m, 2);
+    *out++ = '.';
+    return PutDigits(out, y, 4);
+}
+
+// "hh:nn:ss" into `out` (8 characters).
+char* PutTime(char* out, TDateTime value) {
+    std::uint16_t h, n, s, ms;
+    DecodeTime(value, h, n, s, ms);
+    out = PutDigits(out, h, 2);
+    *out++ = ':';
+    out = PutDigits(out, n, 2);
+    *out++ = ':';
+    return PutDigits(out, s, 2);
 }
 
 // Reads 1-2 (or exactly `exact`) digits at `pos`; false when there are none.
-bool ReadNumber(const std::string& text, std::size_t& pos, int minDigits, int maxDigits, int& value) {
+bool ReadNumber(std::string_view text, std::size_t& pos, int minDigits, int maxDigits, int& value) {
     value = 0;
     int digits = 0;
     while (pos < text.size() && digits < maxDigits && text[pos] >= '0' && text[pos] <= '9') {
@@ -72,20 +93,25 @@ bool ReadNumber(const std::string& text, std::size_t& pos, int minDigits, int ma
     return digits >= minDigits;
 }
 
+// Three numbers with a separator between them: 1-2 digits each, except a
+// last one of exactly `lastDigits` digits when that is given.
+bool ReadTriple(std::string_view text, std::size_t& pos, char separator, int lastDigits, int (&v)[3]) {
+    if (!ReadNumber(text, pos, 1, 2, v[0]) || pos >= text.size() || text[pos++] != separator) return false;
+    if (!ReadNumber(text, pos, 1, 2, v[1]) || pos >= text.size() || text[pos++] != separator) return false;
+    return lastDigits ? ReadNumber(text, pos, lastDigits, lastDigits, v[2]) : ReadNumber(text, pos, 1, 2, v[2]);
+}
+
+bool ValidDate(int y, int m, int d) { return y >= 1 && y <= 9999 && m >= 1 && m <= 12 && d >= 1 && d <= DaysInMonth(y, m); }
+bool ValidTime(int h, int n, int s) { return h >= 0 && h <= 23 && n >= 0 && n <= 59 && s >= 0 && s <= 59; }
+
 bool ParseDate(const std::string& text, std::size_t& pos, TDateTime& out) {
-    int d, m, y;
-    if (!ReadNumber(text, pos, 1, 2, d) || pos >= text.size() || text[pos++] != '.') return false;
-    if (!ReadNumber(text, pos, 1, 2, m) || pos >= text.size() || text[pos++] != '.') return false;
-    if (!ReadNumber(text, pos, 4, 4, y)) return false;
-    return TryEncodeDate(y, m, d, out);
+    int v[3];
+    return ReadTriple(text, pos, '.', 4, v) && TryEncodeDate(v[2], v[1], v[0], out);
 }
 
 bool ParseTime(const std::string& text, std::size_t& pos, TDateTime& out) {
-    int h, n, s;
-    if (!ReadNumber(text, pos, 1, 2, h) || pos >= text.size() || text[pos++] != ':') return false;
-    if (!ReadNumber(text, pos, 1, 2, n) || pos >= text.size() || text[pos++] != ':') return false;
-    if (!ReadNumber(text, pos, 1, 2, s)) return false;
-    return TryEncodeTime(h, n, s, 0, out);
+    int v[3];
+    return ReadTriple(text, pos, ':', 0, v) && TryEncodeTime(v[0], v[1], v[2], 0, out);
 }
 
 enum class Parts { Both, DateOnly, TimeOnly, Any };
@@ -115,17 +141,14 @@ bool TryParse(const std::string& text, Parts parts, TDateTime& out) {
 }  // namespace
 
 bool TryEncodeDate(int year, int month, int day, TDateTime& out) {
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
-        return false;
+    if (!ValidDate(year, month, day)) return false;
     out = static_cast<TDateTime>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
                                  kEpochDays);
     return true;
 }
 
 bool TryEncodeTime(int hour, int minute, int second, int millisecond, TDateTime& out) {
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || millisecond < 0 ||
-        millisecond > 999)
-        return false;
+    if (!ValidTime(hour, minute, second) || millisecond < 0 || millisecond > 999) return false;
     const std::int64_t ms = ((hour * 60LL + minute) * 60 + second) * 1000 + millisecond;
     out = static_cast<TDateTime>(ms) / static_cast<TDateTime>(kMsPerDay);
     return true;
@@ -191,17 +214,13 @@ TDateTime Date() {
 }
 
 std::string DateToStr(TDateTime value) {
-    std::uint16_t y, m, d;
-    DecodeDate(value, y, m, d);
-    std::string text = TwoDigits(d) + "." + TwoDigits(m) + ".";
-    text += TwoDigits(y / 100) + TwoDigits(y % 100);
-    return text;
+    char text[10];
+    return std::string(text, PutDate(text, value));
 }
 
 std::string TimeToStr(TDateTime value) {
-    std::uint16_t h, n, s, ms;
-    DecodeTime(value, h, n, s, ms);
-    return TwoDigits(h) + ":" + TwoDigits(n) + ":" + TwoDigits(s);
+    char text[8];
+    return std::string(text, PutTime(text, value));
 }
 
 std::string DateTimeToStr(TDateTime value) {
@@ -209,7 +228,10 @@ std::string DateTimeToStr(TDateTime value) {
     Split(value, days, ms);
     if (ms == 0) return DateToStr(value);
     if (days == 0) return TimeToStr(value);
-    return DateToStr(value) + " " + TimeToStr(value);
+    char text[19];
+    char* end = PutDate(text, value);
+    *end++ = ' ';
+    return std::string(text, PutTime(end, value));
 }
 
 TDateTime StrToDateTime(const std::string& text) {
@@ -231,5 +253,35 @@ TDateTime StrToTime(const std::string& text) {
 }
 
 bool TryStrToFullDateTime(const std::string& text, TDateTime& out) { return TryParse(text, Parts::Both, out); }
+
+bool TryStrToFullDateTimeSeconds(std::string_view text, std::int64_t& seconds) {
+    int date[3], time[3];
+    // The form the clock itself writes, with every field at its place, is read
+    // directly; anything else goes through the general reader.
+    auto digit = [&](std::size_t i) { return static_cast<unsigned>(text[i] - '0') <= 9; };
+    const bool canonical = text.size() == 19 && text[2] == '.' && text[5] == '.' && text[10] == ' ' &&
+                           text[13] == ':' && text[16] == ':' && digit(0) && digit(1) && digit(3) && digit(4) &&
+                           digit(6) && digit(7) && digit(8) && digit(9) && digit(11) && digit(12) && digit(14) &&
+                           digit(15) && digit(17) && digit(18);
+    if (canonical) {
+        auto two = [&](std::size_t at) { return (text[at] - '0') * 10 + (text[at + 1] - '0'); };
+        date[0] = two(0);
+        date[1] = two(3);
+        date[2] = two(6) * 100 + two(8);
+        time[0] = two(11);
+        time[1] = two(14);
+        time[2] = two(17);
+    } else {
+        std::size_t pos = 0;
+        if (!ReadTriple(text, pos, '.', 4, date) || pos >= text.size() || text[pos++] != ' ' ||
+            !ReadTriple(text, pos, ':', 0, time) || pos != text.size())
+            return false;
+    }
+    if (!ValidDate(date[2], date[1], date[0]) || !ValidTime(time[0], time[1], time[2])) return false;
+    const std::int64_t days =
+        DaysFromCivil(date[2], static_cast<unsigned>(date[1]), static_cast<unsigned>(date[0])) - kEpochDays;
+    seconds = days * 86400 + time[0] * 3600 + time[1] * 60 + time[2];
+    return true;
+}
 
 }  // namespace tiklet

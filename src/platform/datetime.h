@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tiklet {
 
@@ -49,5 +50,8 @@ TDateTime StrToDate(const std::string& text);
 TDateTime StrToTime(const std::string& text);
 // Date and time both present; no exception.
 bool TryStrToFullDateTime(const std::string& text, TDateTime& out);
+// The same form read straight into whole seconds since 30 December 1899
+// 00:00 (negative before it), without going through TDateTime.
+bool TryStrToFullDateTimeSeconds(std::string_view text, std::int64_t& seconds);
 
 }  // namespace tiklet

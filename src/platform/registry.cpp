@@ -47,13 +47,14 @@ std::int32_t TRegistry::ReadInteger(const std::string& name) const {
 
 std::string TRegistry::ReadString(const std::string& name) const {
     regbackend::RawValue value;
-    if (key_ == nullptr || !regbackend::QueryValue(key_, name, value) || value.data.empty())
-        return std::string();
-    if (value.type != kRegSz && value.type != kRegExpandSz)
-        throw ERegistryException(FormatError(kInvalidType, name));
-    const auto nul = value.data.find('\0');
-    if (nul != std::string::npos) value.data.resize(nul);
-    return std::move(value.data);
+    if (key_ == nullptr || !regbackend::QueryValue(key_, name, value)) return std::string();
+    return std::string(TextOf(name, value.type, value.data));
+}
+
+std::string_view TRegistry::TextOf(std::string_view name, std::uint32_t type, std::string_view data) {
+    if (data.empty()) return data;
+    if (type != kRegSz && type != kRegExpandSz) throw ERegistryException(FormatError(kInvalidType, std::string(name)));
+    return data.substr(0, data.find('\0'));
 }
 
 void TRegistry::WriteInteger(const std::string& name, std::int32_t value) {
@@ -64,6 +65,11 @@ void TRegistry::WriteInteger(const std::string& name, std::int32_t value) {
 void TRegistry::GetValueNames(std::vector<std::string>& names) const {
     names.clear();
     if (key_ != nullptr) regbackend::ValueNames(key_, names);
+}
+
+void TRegistry::GetValues(ValueList& values) const {
+    values.Clear();
+    if (key_ != nullptr) regbackend::Values(key_, values);
 }
 
 }  // namespace tiklet

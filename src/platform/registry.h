@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tiklet {
@@ -27,6 +28,39 @@ enum RegType : std::uint32_t {
     kRegDword = 4,
     kRegMultiSz = 7,
     kRegQword = 11,
+};
+
+namespace regbackend {
+struct RawValue {
+    std::uint32_t type = 0;
+    std::string data;  // the stored bytes, exactly as long as the value
+};
+}  // namespace regbackend
+
+// The values of a key with their data, as read in one pass: names and data
+// share one buffer, so that a key of many values costs few allocations.
+class ValueList {
+public:
+    void Clear() {
+        bytes_.clear();
+        items_.clear();
+    }
+    void Add(std::uint32_t type, std::string_view name, std::string_view data) {
+        items_.push_back({type, bytes_.size(), name.size(), bytes_.size() + name.size(), data.size()});
+        bytes_.append(name).append(data);
+    }
+    std::size_t Size() const { return items_.size(); }
+    std::uint32_t Type(std::size_t i) const { return items_[i].type; }
+    std::string_view Name(std::size_t i) const { return {bytes_.data() + items_[i].nameAt, items_[i].nameLength}; }
+    std::string_view Data(std::size_t i) const { return {bytes_.data() + items_[i].dataAt, items_[i].dataLength}; }
+
+private:
+    struct Item {
+        std::uint32_t type;
+        std::size_t nameAt, nameLength, dataAt, dataLength;
+    };
+    std::string bytes_;
+    std::vector<Item> items_;
 };
 
 class TRegistry {
@@ -50,6 +84,12 @@ public:
     // The names of all values of the open key, in the store's order; empty
     // when no key is open.
     void GetValueNames(std::vector<std::string>& names) const;
+    // Every value of the open key with its data, in the store's order, read
+    // in one pass; empty when no key is open.
+    void GetValues(ValueList& values) const;
+    // A value's data read as text, by the rules of ReadString: the data up to
+    // its first NUL; raises for a value named `name` of another type.
+    static std::string_view TextOf(std::string_view name, std::uint32_t type, std::string_view data);
 
 private:
     RootKey root_ = RootKey::CurrentUser;
@@ -60,11 +100,6 @@ private:
 // top of them.
 namespace regbackend {
 
-struct RawValue {
-    std::uint32_t type = kRegNone;
-    std::string data;  // the stored bytes, exactly as long as the value
-};
-
 // Opens or creates `path` (relative to the root); null when impossible.
 void* OpenKey(RootKey root, const std::string& path, bool canCreate);
 void CloseKey(void* key);
@@ -72,6 +107,7 @@ void CloseKey(void* key);
 bool QueryValue(void* key, const std::string& name, RawValue& out);
 bool SetDword(void* key, const std::string& name, std::uint32_t value);
 void ValueNames(void* key, std::vector<std::string>& names);
+void Values(void* key, ValueList& values);
 
 }  // namespace regbackend
 }  // namespace tiklet

@@ -135,6 +135,13 @@ void ValueNames(void* key, std::vector<std::string>& names) {
     for (const Value& v : k->values) names.push_back(v.name);
 }
 
+void Values(void* key, ValueList& values) {
+    Key* k = FindKey(static_cast<Handle*>(key)->path);
+    if (k == nullptr) return;
+    S().queries += static_cast<long long>(k->values.size());
+    for (const Value& v : k->values) values.Add(v.type, v.name, v.data);
+}
+
 }  // namespace regbackend
 
 namespace fake {

@@ -1,6 +1,8 @@
 // The registry primitives over advapi32.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/registry.h"
 
 namespace tiklet::regbackend {
@@ -62,6 +64,29 @@ void ValueNames(void* key, std::vector<std::string>& names) {
         }
         if (result != ERROR_SUCCESS) break;
         names.emplace_back(buffer.data(), length);
+    }
+}
+
+void Values(void* key, ValueList& values) {
+    DWORD count = 0, longestName = 0, longestData = 0;
+    if (RegQueryInfoKeyA(static_cast<HKEY>(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                         &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS)
+        return;
+    std::string name(static_cast<std::size_t>(longestName) + 1, '\0');
+    std::string data(static_cast<std::size_t>(longestData) + 1, '\0');
+    for (DWORD index = 0;;) {
+        DWORD nameLength = static_cast<DWORD>(name.size()), dataLength = static_cast<DWORD>(data.size());
+        DWORD type = REG_NONE;
+        const LONG result = RegEnumValueA(static_cast<HKEY>(key), index, name.data(), &nameLength, nullptr, &type,
+                                          reinterpret_cast<BYTE*>(data.data()), &dataLength);
+        if (result == ERROR_MORE_DATA) {  // a value grew meanwhile: try it again with room
+            name.resize(name.size() * 2 + 256);
+            data.resize(std::max<std::size_t>(data.size() * 2, dataLength) + 256);
+            continue;
+        }
+        if (result != ERROR_SUCCESS) break;
+        values.Add(type, std::string_view(name.data(), nameLength), std::string_view(data.data(), dataLength));
+        ++index;
     }
 }
 
