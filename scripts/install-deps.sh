@@ -4,6 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest libbenchmark-dev bc
+          clang-14 libclang-rt-14-dev
           g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth imagemagick)
 missing=()
 for p in "${packages[@]}"; do

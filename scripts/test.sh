@@ -10,6 +10,9 @@ cmake --preset native
 cmake --build --preset native
 ctest --preset native
 
+# Every fuzz target for a short, bounded time.
+scripts/fuzz.sh 20
+
 cmake --preset windows
 cmake --build --preset windows
 TIKLET_VIRTUAL_DISPLAY=1

@@ -3,6 +3,8 @@
 // reads what the system reports about it, sends it messages, and checks what
 // the clock wrote and launched (through stub companion programs).
 #include <windows.h>
+#include <psapi.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -421,5 +423,170 @@ INSTANTIATE_TEST_SUITE_P(Cases, StartupError,
                                            ErrorCase{"FontNameAsDword", 1, "ERegistryException: Invalid data type for 'fontname'"},
                                            ErrorCase{"FormatAsText", 2, "ERegistryException: Invalid data type for 'format'"}),
                          [](const auto& info) { return string(info.param.label); });
+
+// ---- Bad input on the real platform
+
+namespace more {
+
+struct BadSetting {
+    string name;
+    int kind;  // 0 missing, 1 text of two bytes, 2 binary of eight bytes, 3 a DWORD
+    string message;
+};
+
+std::vector<BadSetting> BadSettings() {
+    std::vector<BadSetting> cases;
+    for (const char* n : {"left", "top", "transparency", "startcolor", "endcolor", "fontcolor", "italic", "fontheight",
+                          "bold", "style", "format", "language"}) {
+        cases.push_back({n, 0, string("Failed to get data for '") + n + "'"});
+        cases.push_back({n, 1, string("Invalid data type for '") + n + "'"});
+        cases.push_back({n, 2, string("Failed to get data for '") + n + "'"});
+    }
+    cases.push_back({"fontname", 3, "Invalid data type for 'fontname'"});
+    cases.push_back({"fontname", 2, "Invalid data type for 'fontname'"});
+    return cases;
+}
+
+class BadSettingValue : public EndToEnd, public ::testing::WithParamInterface<BadSetting> {};
+
+TEST_P(BadSettingValue, EndsWithStatusOneAndTheExactMessage) {
+    const BadSetting& c = GetParam();
+    HKEY k;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_ALL_ACCESS, &k), 0);
+    RegDeleteValueA(k, c.name.c_str());
+    if (c.kind == 1) RegSetValueExA(k, c.name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>("7"), 2);
+    if (c.kind == 2) RegSetValueExA(k, c.name.c_str(), 0, REG_BINARY, reinterpret_cast<const BYTE*>("12345678"), 8);
+    if (c.kind == 3) {
+        const DWORD v = 5;
+        RegSetValueExA(k, c.name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), 4);
+    }
+    RegCloseKey(k);
+    Clock clock;
+    ASSERT_TRUE(clock.Started());
+    EXPECT_EQ(clock.ExitStatus(), 1);
+    EXPECT_EQ(clock.ErrorOutput(), "ERegistryException: " + c.message + "\r\n");
+    EXPECT_EQ(FindWindowA("Nuvor Tiklet", "Nuvor Clock"), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, BadSettingValue, ::testing::ValuesIn(BadSettings()), [](const auto& info) {
+    const char* kinds[] = {"Missing", "TwoByteText", "EightByteBinary", "Dword"};
+    return info.param.name + kinds[info.param.kind];
+});
+
+// Sets the DACL of the settings key from an SDDL text.
+void SetSettingsAccess(const char* sddl) {
+    PSECURITY_DESCRIPTOR sd = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr));
+    HKEY k;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, WRITE_DAC | READ_CONTROL, &k), 0);
+    EXPECT_EQ(RegSetKeySecurity(k, DACL_SECURITY_INFORMATION, sd), 0);
+    RegCloseKey(k);
+    LocalFree(sd);
+}
+
+TEST_F(EndToEnd, PositionWriteRefusedWhileRunningEndsTheClock) {
+    Clock clock;
+    const HWND w = clock.Window();
+    ASSERT_NE(w, nullptr);
+    SetSettingsAccess("D:(A;;KR;;;WD)");  // everyone may read, nobody may write
+    PostMessageA(w, WM_LBUTTONUP, 0, 0);   // the default path saves the position
+    const long status = clock.ExitStatus();
+    SetSettingsAccess("D:(A;;KA;;;WD)");
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(clock.ErrorOutput(), "ERegistryException: Failed to set data for 'top'\r\n");
+    EXPECT_EQ(FindWindowA("Nuvor Tiklet", "Nuvor Clock"), nullptr) << "no window is left behind";
+}
+
+struct BadAlarm {
+    const char* label;
+    string name;
+    DWORD type;
+    string data;
+};
+
+class MalformedAlarm : public EndToEnd, public ::testing::WithParamInterface<BadAlarm> {};
+
+TEST_P(MalformedAlarm, LeavesTheClockRunningAndTheGoodEntryFiring) {
+    const BadAlarm& c = GetParam();
+    HKEY k;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kAlarmsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k, nullptr), 0);
+    RegSetValueExA(k, c.name.c_str(), 0, c.type, reinterpret_cast<const BYTE*>(c.data.data()),
+                   static_cast<DWORD>(c.data.size()));
+    RegCloseKey(k);
+    SetString(kAlarmsKey, LocalTextIn(3), "good");
+    Clock clock;
+    ASSERT_NE(clock.Window(), nullptr);
+    EXPECT_TRUE(WaitForLaunch("Ombrix.exe|good", 10000)) << clock.ErrorOutput();
+    Sleep(1200);
+    EXPECT_TRUE(clock.Running());
+    for (const string& line : Launches()) EXPECT_EQ(line, "Ombrix.exe|good") << "nothing but the good entry fires";
+    HKEY del;
+    RegOpenKeyExA(HKEY_CURRENT_USER, kAlarmsKey, 0, KEY_ALL_ACCESS, &del);
+    RegDeleteValueA(del, c.name.c_str());
+    RegCloseKey(del);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, MalformedAlarm,
+    ::testing::Values(BadAlarm{"LowerCaseHourly", "hourly", REG_SZ, string("x\0", 2)},
+                      BadAlarm{"DailyAlone", "Daily", REG_SZ, string("x\0", 2)},
+                      BadAlarm{"NoSuchDay", "31.02.2026 10:00:00", REG_SZ, string("x\0", 2)},
+                      BadAlarm{"OtherLocaleForm", "2026-12-11 10:00:00", REG_SZ, string("x\0", 2)},
+                      BadAlarm{"DwordData", "01.01.2099 10:00:00", REG_DWORD, string("\1\0\0\0", 4)},
+                      BadAlarm{"BinaryData", "01.01.2099 10:00:01", REG_BINARY, string("abc", 3)},
+                      BadAlarm{"HighBytes", "\xC2\xF1\xEA 10:00:00", REG_SZ, string("x\0", 2)},
+                      BadAlarm{"DefaultValue", "", REG_SZ, string("x\0", 2)},
+                      BadAlarm{"LongName", string(300, '9'), REG_SZ, string("x\0", 2)}),
+    [](const auto& info) { return string(info.param.label); });
+
+// ---- Thousands of paints and drag steps on the real clock
+
+TEST_F(EndToEnd, ManyPaintsAndDragStepsLeaveHandlesAndMemoryFlat) {
+    Clock clock;
+    const HWND w = clock.Window();
+    ASSERT_NE(w, nullptr);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    ASSERT_NE(process, nullptr);
+    auto handles = [&] {
+        DWORD n = 0;
+        GetProcessHandleCount(process, &n);
+        return n;
+    };
+    auto memory = [&] {
+        PROCESS_MEMORY_COUNTERS m{};
+        GetProcessMemoryInfo(process, &m, sizeof m);
+        return m.PagefileUsage;
+    };
+    // Warm up, then measure.
+    for (int i = 0; i < 200; ++i) SendMessageA(w, WM_PAINT, 0, 0);
+    const DWORD handlesBefore = handles();
+    const DWORD gdiBefore = GetGuiResources(process, GR_GDIOBJECTS);
+    const SIZE_T memoryBefore = memory();
+    for (int i = 0; i < 3000; ++i) {
+        SendMessageA(w, WM_PAINT, 0, 0);
+        SendMessageA(w, WM_MOUSEMOVE, MK_LBUTTON, i % 2 ? MAKELPARAM(20, 10) : MAKELPARAM(21, 11));
+    }
+    SendMessageA(w, WM_MOUSEMOVE, 0, 0);  // ends the drag
+    EXPECT_LE(handles(), handlesBefore + 2);
+    EXPECT_LE(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore + 2) << "as far as Wine reports them";
+    EXPECT_LE(memory(), memoryBefore + 512 * 1024);
+    std::printf("handles %lu -> %lu, GDI objects %lu, memory %zu -> %zu\n", handlesBefore, handles(), gdiBefore,
+                static_cast<size_t>(memoryBefore), static_cast<size_t>(memory()));
+    // 3,200 paints of 32 rows would have run out of GDI handles had any pen
+    // leaked: the rows must still be drawn.
+    InvalidateRect(w, nullptr, FALSE);
+    Sleep(1500);
+    RECT r;
+    GetWindowRect(w, &r);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetPixel(screen, r.left + 1, r.top + 31), RGB(255 - 7 * 31, 255 - 7 * 31, 255 - 3 * 31));
+    ReleaseDC(nullptr, screen);
+    CloseHandle(process);
+    EXPECT_TRUE(clock.Running());
+}
+
+}  // namespace more
 
 }  // namespace
