@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (!std::isfinite(value)) fuzz::Fail("not finite", text);
             if (StrToDateTime(DateTimeToStr(value)) != value) fuzz::Fail("no round trip", text);
         } catch (const EConvertError& e) {
-            if (std::string(e.what()) != FormatError(r.message, text)) fuzz::Fail("wrong message", e.what());
+            // what() is a C string: a text with a NUL byte shows up to it.
+            if (std::string(e.what()) != FormatError(r.message, text).c_str()) fuzz::Fail("wrong message", e.what());
         }
     }
     TDateTime full;

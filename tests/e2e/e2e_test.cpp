@@ -468,10 +468,12 @@ TEST_P(BadSettingValue, EndsWithStatusOneAndTheExactMessage) {
     EXPECT_EQ(FindWindowA("Nuvor Tiklet", "Nuvor Clock"), nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, BadSettingValue, ::testing::ValuesIn(BadSettings()), [](const auto& info) {
-    const char* kinds[] = {"Missing", "TwoByteText", "EightByteBinary", "Dword"};
+string BadSettingName(const ::testing::TestParamInfo<BadSetting>& info) {
+    static const char* const kinds[] = {"Missing", "TwoByteText", "EightByteBinary", "Dword"};
     return info.param.name + kinds[info.param.kind];
-});
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, BadSettingValue, ::testing::ValuesIn(BadSettings()), BadSettingName);
 
 // Sets the DACL of the settings key from an SDDL text.
 void SetSettingsAccess(const char* sddl) {
