@@ -531,6 +531,7 @@ TEST_P(MalformedAlarm, LeavesTheClockRunningAndTheGoodEntryFiring) {
 INSTANTIATE_TEST_SUITE_P(
     Entries, MalformedAlarm,
     ::testing::Values(BadAlarm{"LowerCaseHourly", "hourly", REG_SZ, string("x\0", 2)},
+                      BadAlarm{"UpperCaseHourly", "HOURLY", REG_SZ, string("x\0", 2)},
                       BadAlarm{"DailyAlone", "Daily", REG_SZ, string("x\0", 2)},
                       BadAlarm{"NoSuchDay", "31.02.2026 10:00:00", REG_SZ, string("x\0", 2)},
                       BadAlarm{"OtherLocaleForm", "2026-12-11 10:00:00", REG_SZ, string("x\0", 2)},
