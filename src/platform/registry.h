@@ -76,7 +76,6 @@ public:
     // whether a key is now open.
     bool OpenKey(const std::string& path, bool canCreate);
     void CloseKey();
-    bool HasOpenKey() const { return key_ != nullptr; }
 
     std::int32_t ReadInteger(const std::string& name) const;
     std::string ReadString(const std::string& name) const;

@@ -36,7 +36,6 @@ std::vector<std::string> ValueNames(const std::string& key);
 void FailOpen(const std::string& key);
 void FailWrite(const std::string& key, const std::string& name = "");
 int OpenKeyHandles();  // keys opened and not yet closed
-long long RegistryQueries();  // value reads so far
 
 // ---- Clock.
 void SetNow(TDateTime moment);

@@ -47,7 +47,6 @@ struct Store {
     std::set<std::string> failOpen;   // folded paths
     std::set<std::pair<std::string, std::string>> failWrite;  // folded path, folded name ("" = all)
     int openHandles = 0;
-    long long queries = 0;
 };
 
 Store& S() {
@@ -108,7 +107,6 @@ void CloseKey(void* key) {
 }
 
 bool QueryValue(void* key, const std::string& name, RawValue& out) {
-    ++S().queries;
     Key* k = FindKey(static_cast<Handle*>(key)->path);
     Value* v = k ? FindValue(*k, name) : nullptr;
     if (v == nullptr) return false;
@@ -138,7 +136,6 @@ void ValueNames(void* key, std::vector<std::string>& names) {
 void Values(void* key, ValueList& values) {
     Key* k = FindKey(static_cast<Handle*>(key)->path);
     if (k == nullptr) return;
-    S().queries += static_cast<long long>(k->values.size());
     for (const Value& v : k->values) values.Add(v.type, v.name, v.data);
 }
 
@@ -204,7 +201,6 @@ std::vector<std::string> ValueNames(const std::string& key) {
 void FailOpen(const std::string& key) { S().failOpen.insert(Normalise(key)); }
 void FailWrite(const std::string& key, const std::string& name) { S().failWrite.insert({Normalise(key), Fold(name)}); }
 int OpenKeyHandles() { return S().openHandles; }
-long long RegistryQueries() { return S().queries; }
 
 }  // namespace fake
 }  // namespace tiklet
