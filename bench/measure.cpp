@@ -1,6 +1,8 @@
 // Starts a clock program, reports the time from its start to its first
 // paint (the first moment the screen under its window changes), then keeps
-// it running until a stop file appears, and closes it.
+// it running until a stop file appears, and closes it. Before the start, a
+// small magenta backdrop covers the probed pixel, so that what an earlier
+// run left on the screen cannot pass for (or hide) the first paint.
 // Usage: measure.exe <stop file> <window class> <x> <y> <program> [arguments]
 #include <windows.h>
 
@@ -17,6 +19,19 @@ int main(int argc, char** argv) {
     std::string command = std::string("\"") + argv[5] + "\"";
     for (int i = 6; i < argc; ++i) command += std::string(" ") + argv[i];
 
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = CreateSolidBrush(RGB(255, 0, 255));
+    wc.lpszClassName = "TikletProbeBackdrop";
+    RegisterClassA(&wc);
+    HWND backdrop = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName, "",
+                                    WS_POPUP | WS_VISIBLE, x - 4, y - 4, 9, 9, nullptr, nullptr, wc.hInstance, nullptr);
+    MSG message;
+    for (int i = 0; i < 30; ++i) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        Sleep(10);
+    }
     HDC screen = GetDC(nullptr);
     const COLORREF before = GetPixel(screen, x, y);
     LARGE_INTEGER frequency, start, now;
@@ -39,6 +54,7 @@ int main(int argc, char** argv) {
         Sleep(1);
     }
     ReleaseDC(nullptr, screen);
+    DestroyWindow(backdrop);
     std::printf("first_paint_ms %.1f\n", firstPaintMs);
     std::fflush(stdout);
 
