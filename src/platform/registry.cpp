@@ -64,7 +64,10 @@ void TRegistry::WriteInteger(const std::string& name, std::int32_t value) {
 
 void TRegistry::GetValueNames(std::vector<std::string>& names) const {
     names.clear();
-    if (key_ != nullptr) regbackend::ValueNames(key_, names);
+    ValueList values;
+    GetValues(values);
+    names.reserve(values.Size());
+    for (std::size_t i = 0; i < values.Size(); ++i) names.emplace_back(values.Name(i));
 }
 
 void TRegistry::GetValues(ValueList& values) const {

@@ -105,7 +105,6 @@ void CloseKey(void* key);
 // False when the value does not exist or cannot be read.
 bool QueryValue(void* key, const std::string& name, RawValue& out);
 bool SetDword(void* key, const std::string& name, std::uint32_t value);
-void ValueNames(void* key, std::vector<std::string>& names);
 void Values(void* key, ValueList& values);
 
 }  // namespace regbackend

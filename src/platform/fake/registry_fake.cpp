@@ -126,13 +126,6 @@ bool SetDword(void* key, const std::string& name, std::uint32_t value) {
     return true;
 }
 
-void ValueNames(void* key, std::vector<std::string>& names) {
-    Key* k = FindKey(static_cast<Handle*>(key)->path);
-    if (k == nullptr) return;
-    names.reserve(k->values.size());
-    for (const Value& v : k->values) names.push_back(v.name);
-}
-
 void Values(void* key, ValueList& values) {
     Key* k = FindKey(static_cast<Handle*>(key)->path);
     if (k == nullptr) return;
@@ -193,8 +186,8 @@ bool KeyExists(const std::string& key) { return FindKey(Normalise(key)) != nullp
 
 std::vector<std::string> ValueNames(const std::string& key) {
     std::vector<std::string> names;
-    Handle handle{Normalise(key)};
-    regbackend::ValueNames(&handle, names);
+    if (Key* k = FindKey(Normalise(key)))
+        for (const Value& v : k->values) names.push_back(v.name);
     return names;
 }
 

@@ -46,27 +46,6 @@ bool SetDword(void* key, const std::string& name, std::uint32_t value) {
                           sizeof data) == ERROR_SUCCESS;
 }
 
-void ValueNames(void* key, std::vector<std::string>& names) {
-    DWORD count = 0, longest = 0;
-    if (RegQueryInfoKeyA(static_cast<HKEY>(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
-                         &longest, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-        return;
-    names.reserve(count);
-    std::string buffer(static_cast<std::size_t>(longest) + 1, '\0');
-    for (DWORD index = 0;; ++index) {
-        DWORD length = static_cast<DWORD>(buffer.size());
-        const LONG result = RegEnumValueA(static_cast<HKEY>(key), index, buffer.data(), &length, nullptr, nullptr,
-                                          nullptr, nullptr);
-        if (result == ERROR_MORE_DATA) {  // a longer name was added meanwhile
-            buffer.resize(buffer.size() * 2 + 256);
-            --index;
-            continue;
-        }
-        if (result != ERROR_SUCCESS) break;
-        names.emplace_back(buffer.data(), length);
-    }
-}
-
 void Values(void* key, ValueList& values) {
     DWORD count = 0, longestName = 0, longestData = 0;
     if (RegQueryInfoKeyA(static_cast<HKEY>(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
